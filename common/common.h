@@ -23,5 +23,9 @@ void CenterOnOwner(HWND dialog, HWND owner);
 INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void OnDisplayChange(WPARAM bitsPerPixel);
 void QuitHelp(HWND window);
+void RepaintNow(HWND window);
+
+void ShowIpAddress(HWND dialog, int control, uint32_t address);
+void TakeIpAddress(HWND dialog, int control, uint32_t *address);
 
 #endif

@@ -91,6 +91,13 @@ void OnDisplayChange(WPARAM bitsPerPixel)
 		MessageBeep(0);
 }
 
+// Erases and redraws the whole client area before returning.
+void RepaintNow(HWND window)
+{
+	InvalidateRect(window, NULL, TRUE);
+	UpdateWindow(window);
+}
+
 void QuitHelp(HWND window)
 {
 	WinHelpA(window, HelpFileName, HELP_QUIT, 0);

@@ -1,6 +1,5 @@
 // The configuration dialog and the settings it edits. Each field is taken
 // on OK only if it passes its own check; nothing is saved.
-#include <stdio.h>
 #include <string.h>
 #include "kelvory.h"
 
@@ -12,22 +11,9 @@ static void ShowSettings(HWND dialog)
 
 	PrintEthernetAddress(text, sizeof text, bootpSettings.ethernetAddress);
 	SetDlgItemTextA(dialog, IDC_ETHERNET_ADDRESS, text);
-	PrintIpAddress(text, sizeof text, bootpSettings.targetIp);
-	SetDlgItemTextA(dialog, IDC_IP_ADDRESS, text);
-	PrintIpAddress(text, sizeof text, bootpSettings.hostIp);
-	SetDlgItemTextA(dialog, IDC_HOST_IP, text);
+	ShowIpAddress(dialog, IDC_IP_ADDRESS, bootpSettings.targetIp);
+	ShowIpAddress(dialog, IDC_HOST_IP, bootpSettings.hostIp);
 	CheckRadioButton(dialog, IDC_STORE, IDC_ERASE, bootpSettings.storeAddress ? IDC_STORE : IDC_ERASE);
-}
-
-// 0.0.0.0 and unreadable text leave the address as it was.
-static void TakeIpAddress(HWND dialog, int control, uint32_t *address)
-{
-	char text[ADDRESS_TEXT_SIZE];
-	int count = GetDlgItemTextA(dialog, control, text, sizeof text);
-	uint32_t parsed = ParseIpAddress(text, count);
-
-	if (parsed != 0)
-		*address = parsed;
 }
 
 static void TakeSettings(HWND dialog)

@@ -38,8 +38,7 @@ BOOL CreateMainWindow(HINSTANCE instance, int showCommand)
 		return FALSE;
 	}
 	WriteGettingStarted();
-	InvalidateRect(window, NULL, TRUE);
-	UpdateWindow(window);
+	RepaintNow(window);
 	return TRUE;
 }
 

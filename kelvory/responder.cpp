@@ -36,8 +36,7 @@ void BootpServer(HWND window, SOCKET socket, WORD event, WORD error)
 		if (!EvaluateBootpRequest(messageBuffer, length, &bootpSettings) || !OpenReplySocket(window))
 			ListenForRequests(window);
 	}
-	InvalidateRect(window, NULL, TRUE);
-	UpdateWindow(window);
+	RepaintNow(window);
 }
 
 void BootpResponse1(HWND window, SOCKET socket, WORD event, WORD error)
