@@ -15,6 +15,6 @@ need_packages() {
 }
 
 # Everything that building and testing both programs needs.
-BUILD_PACKAGES=(cmake make g++ libgtest-dev g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
-DESKTOP_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick tesseract-ocr tesseract-ocr-eng
+BUILD_PACKAGES=(cmake make g++ python3 libgtest-dev g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
+DESKTOP_PACKAGES=(wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick tesseract-ocr tesseract-ocr-eng
 	iproute2 netcat-openbsd procps psmisc)

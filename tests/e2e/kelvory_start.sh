@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Kelvory.exe's start-up cases: the BOOTP port held by another program, and
+# a second copy started while one runs.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../lib/skip.sh"
+. "$here/../net/testnet.sh"
+. "$here/desktop.sh"
+need_root
+desktop_need
+testnet_up
+desktop_up
+testnet_on_exit desktop_down
+
+echo "port 67 held by another program: the busy box, then exit code 0"
+ip netns exec "$NS_TOOL" python3 -c 'import socket, time
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+s.bind(("", 67))
+time.sleep(60)' &
+holder=$!
+sleep 0.5
+run_windows busy "$KELVORY_EXE"
+wait_text kelvory-busy 60 "Error" "BOOTP socket busy.  Please shut down your BOOTP/DHCP server. (10048)"
+keys Return
+rc=$(wait_exit busy 20)
+[ "$rc" = 0 ] || { echo "FAIL: exit code $rc after the busy box"; exit 1; }
+kill $holder; wait $holder 2>/dev/null || true
+
+echo "a second copy brings the first to the front and exits at once"
+run_windows first "$KELVORY_EXE"
+wait_text kelvory-first 30 "Getting Started:"
+run_windows cover notepad
+wait_text kelvory-covered 30 "Notepad"
+run_windows second "$KELVORY_EXE"
+rc=$(wait_exit second 20)
+[ "$rc" = 0 ] || { echo "FAIL: the second copy ended with $rc"; exit 1; }
+[ ! -s "$SHOTS/first.rc" ] || { echo "FAIL: the first copy ended"; exit 1; }
+wait_text kelvory-front 10 "Getting Started:" "Open the File Menu and Configure."
+echo "PASS"

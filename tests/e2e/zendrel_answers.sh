@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# zendrel.exe under Wine: the address never set, answers past the buffer,
+# an answer whose end comes with the close, and a refused connection.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../lib/skip.sh"
+. "$here/../net/testnet.sh"
+. "$here/desktop.sh"
+need_root
+desktop_need
+testnet_up
+desktop_up
+testnet_on_exit desktop_down
+
+# device OPTIONS...: (re)starts the command service with these options.
+device() {
+	[ -n "${device_pid:-}" ] && { kill "$device_pid"; wait "$device_pid" 2>/dev/null || true; }
+	in_device "$STANDIN" --commands "$@" >"$SHOTS/answers.log" &
+	device_pid=$!
+	wait_line "$SHOTS/answers.log" 10 '^ready'
+}
+
+# cpu_ticks: user and system time of zendrel.exe so far, in clock ticks.
+cpu_ticks() {
+	local pid
+	pid=$(pgrep -f 'zendrel\.exe' | head -n 1)
+	awk '{ print $14 + $15 }' "/proc/$pid/stat"
+}
+
+echo "Cancel at the first start runs ver towards 0.0.0.0"
+device
+run_windows zendrel "$ZENDREL_EXE"
+wait_text zendrel-address 60 "EDIT ADDRESS" "0.0.0.0"
+keys Escape
+wait_text zendrel-unset 15 "Error" "Unable to open socket (10049)"
+keys Return
+
+echo "an answer past 4096 bytes keeps the program responsive and idle"
+device --answer-bytes 6000 --chunk 500 --pause 20 --keep-open
+keys F2
+wait_text zendrel-edit 10 "EDIT ADDRESS"
+type_text "$DEVICE_IP"
+keys Return
+wait_line "$SHOTS/answers.log" 15 '^command conn=1 text=exit'
+sleep 1
+before=$(cpu_ticks)
+sleep 3
+spent=$(( $(cpu_ticks) - before ))
+echo "CPU time over 3 s with a full buffer: $spent ticks"
+[ "$spent" -lt 100 ] || { echo "FAIL: the program keeps the CPU busy on a full buffer"; exit 1; }
+shoot zendrel-full
+keys s
+wait_line "$SHOTS/answers.log" 5 '^command conn=2 text=stats'
+wait_line "$SHOTS/answers.log" 5 '^close conn=1 '
+
+echo "an answer whose last bytes come with the close is drawn whole"
+device --answer-bytes 1200
+keys r
+wait_line "$SHOTS/answers.log" 15 '^close conn=1 '
+wait_text zendrel-whole 10 "$(in_device "$STANDIN" --answer-bytes 1200 --print-answer ver | tail -n 1 | tr -d '\r')"
+
+echo "a refused connection shows no box and an empty view"
+device --refuse
+keys r
+sleep 3
+screen_text zendrel-refused >"$SHOTS/zendrel-refused.txt"
+if grep -qiE 'unable|error' "$SHOTS/zendrel-refused.txt"; then
+	echo "FAIL: a box for a refused connection"; exit 1
+fi
+if python3 "$here/ocr_match.py" "$SHOTS/zendrel-refused.txt" \
+	"$(in_device "$STANDIN" --answer-bytes 1200 --print-answer ver | tail -n 1 | tr -d '\r')" >/dev/null; then
+	echo "FAIL: the view was not emptied"; exit 1
+fi
+echo "PASS"
