@@ -61,14 +61,18 @@ shoot() {
 	import -window root "$SHOTS/$1.png"
 }
 
-# The screen as tesseract reads it best: grey, scaled up four times.
+# The screen as tesseract reads it best: grey, scaled up four times. OCR_SQUEEZE
+# narrows it first, for text drawn in cells much wider than its letters.
 ocr_input() {
-	convert "$SHOTS/$1.png" -colorspace Gray -resize 400% png:-
+	convert "$SHOTS/$1.png" -resize "${OCR_SQUEEZE:-100}%x100%" -colorspace Gray -resize 400% png:-
 }
 
+# Read twice: as a page, and as sparse text, which finds the captions and
+# dialog texts that stand over a busy window.
 screen_text() {
 	shoot "$1"
 	ocr_input "$1" | tesseract stdin stdout 2>/dev/null
+	ocr_input "$1" | tesseract stdin stdout --psm 11 2>/dev/null
 }
 
 # wait_text SHOT SECONDS LINE...: until every line shows on the screen,

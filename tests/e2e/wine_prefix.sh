@@ -2,7 +2,8 @@
 # Makes the Wine prefix of the end-to-end tests once per build: Windows'
 # first start takes a while. Its programs run in a virtual desktop, which
 # draws the window frames and keeps the keyboard focus without a window manager;
-# light title bars on a white desktop keep every text legible to tesseract.
+# dark text on light title bars, selections and desktop keeps every text
+# legible to tesseract.
 set -euo pipefail
 . "$(dirname "$0")/../lib/skip.sh"
 command -v wine >/dev/null || skip "wine is not installed"
@@ -34,6 +35,8 @@ REGEDIT4
 "GradientInactiveTitle"="240 240 240"
 "TitleText"="0 0 0"
 "InactiveTitleText"="64 64 64"
+"Hilight"="200 200 200"
+"HilightText"="0 0 0"
 REG
 wine regedit /S "$reg" >/dev/null 2>&1
 rm -f "$reg"
