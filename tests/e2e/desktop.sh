@@ -57,6 +57,11 @@ wait_exit() {
 	cat "$SHOTS/$name.rc"
 }
 
+# post CLASS MESSAGE WPARAM: posts a window message to a running program.
+post() {
+	in_tool wine "$POST_MESSAGE_EXE" "$@"
+}
+
 shoot() {
 	import -window root "$SHOTS/$1.png"
 }

@@ -39,6 +39,9 @@ device=$!
 wait_line "$SHOTS/store.log" 20 "^reply .*yiaddr=$TARGET siaddr=10\.213\.0\.1 command=1"
 wait_line "$SHOTS/store.log" 5 "^store address=$TARGET"
 wait_line "$SHOTS/store.log" 5 "^request .*stored=$TARGET"
+if grep '^reply ' "$SHOTS/store.log" | grep -q "src=$TOOL_IP:67 "; then
+	echo "FAIL: a reply came from port 67, not from a port of its own"; exit 1
+fi
 wait_text kelvory-stored 10 "Request From:  02:c4:5b:12:34:56" "Address $TARGET stored."
 kill $device; wait $device 2>/dev/null || true
 

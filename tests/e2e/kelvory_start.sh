@@ -36,4 +36,15 @@ rc=$(wait_exit second 20)
 [ "$rc" = 0 ] || { echo "FAIL: the second copy ended with $rc"; exit 1; }
 [ ! -s "$SHOTS/first.rc" ] || { echo "FAIL: the first copy ended"; exit 1; }
 wait_text kelvory-front 10 "Getting Started:" "Open the File Menu and Configure."
+
+echo "a display change shows its box; command 103, which no key gives, ends the program"
+post Kelvory 0x007e 16
+wait_text kelvory-display 15 "Kelvory" "Display Changed"
+keys Return
+post Kelvory 0x0111 150
+sleep 1
+[ ! -s "$SHOTS/first.rc" ] || { echo "FAIL: an unknown command ended the program"; exit 1; }
+post Kelvory 0x0111 103
+rc=$(wait_exit first 20)
+[ "$rc" = 0 ] || { echo "FAIL: exit code $rc after command 103"; exit 1; }
 echo "PASS"

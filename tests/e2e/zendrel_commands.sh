@@ -88,6 +88,11 @@ expect "$LINE3"
 keys c
 expect "$LINE3"
 
+echo "a display change shows its box with the program's name"
+post zendrel 0x007e 24
+wait_text zendrel-display 15 "zendrel" "Display Changed"
+keys Return
+
 echo "closing the window ends the program with exit code 0"
 keys alt+F4
 rc=$(wait_exit zendrel 20)
