@@ -114,12 +114,3 @@ keys() {
 type_text() {
 	xdotool type --delay 40 "$1"
 }
-
-# wait_line FILE SECONDS REGEX: until a line of FILE matches.
-wait_line() {
-	local file=$1 deadline=$((SECONDS + $2))
-	until grep -qE "$3" "$file" 2>/dev/null; do
-		[ $SECONDS -lt "$deadline" ] || { echo "FAIL: no line /$3/ in $file:"; cat "$file"; return 1; }
-		sleep 0.2
-	done
-}

@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # Kelvory.exe under Wine against the device stand-in, driven as a person
 # would: the default answer, a store, a request from a stranger, an erase.
-set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/skip.sh"
-. "$here/../net/testnet.sh"
-. "$here/desktop.sh"
-need_root
-desktop_need
-testnet_up
-desktop_up
-testnet_on_exit desktop_down
+. "$(dirname "$0")/setup.sh"
 
 DEVICE=02:c4:5b:12:34:56
 TARGET=10.213.0.77
@@ -23,7 +14,7 @@ wait_text kelvory-started 60 "Getting Started:" \
 
 echo "the default settings answer a device of the default address with a store of 0.0.0.0"
 in_device "$STANDIN" --bootp --once --mac 02:c4:5b:00:00:00 --interval 5000 >"$SHOTS/default.log"
-wait_line "$SHOTS/default.log" 1 '^reply .*yiaddr=0\.0\.0\.0 siaddr=0\.0\.0\.0 command=1 .*length=300'
+wait_event "$SHOTS/default.log" 1 '^reply .*yiaddr=0\.0\.0\.0 siaddr=0\.0\.0\.0 command=1 .*length=300'
 
 echo "F2 and the dialog set the device, the target and the host"
 keys F2
@@ -36,9 +27,9 @@ type_text 10.213.0.1
 keys Return
 ip netns exec "$NS_DEVICE" "$STANDIN" --bootp --mac "$DEVICE" --interval 700 --count 40 --duration 40 >"$SHOTS/store.log" &
 device=$!
-wait_line "$SHOTS/store.log" 20 "^reply .*yiaddr=$TARGET siaddr=10\.213\.0\.1 command=1"
-wait_line "$SHOTS/store.log" 5 "^store address=$TARGET"
-wait_line "$SHOTS/store.log" 5 "^request .*stored=$TARGET"
+wait_event "$SHOTS/store.log" 20 "^reply .*yiaddr=$TARGET siaddr=10\.213\.0\.1 command=1"
+wait_event "$SHOTS/store.log" 5 "^store address=$TARGET"
+wait_event "$SHOTS/store.log" 5 "^request .*stored=$TARGET"
 if grep '^reply ' "$SHOTS/store.log" | grep -q "src=$TOOL_IP:67 "; then
 	echo "FAIL: a reply came from port 67, not from a port of its own"; exit 1
 fi
@@ -47,7 +38,7 @@ kill $device; wait $device 2>/dev/null || true
 
 echo "a request from another Ethernet address gets no reply"
 in_device "$STANDIN" --bootp --once --mac 02:c4:5b:99:99:99 --interval 3000 >"$SHOTS/stranger.log"
-wait_line "$SHOTS/stranger.log" 1 '^request '
+wait_event "$SHOTS/stranger.log" 1 '^request '
 if grep -q '^reply ' "$SHOTS/stranger.log"; then
 	echo "FAIL: the stranger was answered"; exit 1
 fi
@@ -60,9 +51,9 @@ click_word kelvory-configure-again Erase
 keys Return
 ip netns exec "$NS_DEVICE" "$STANDIN" --bootp --mac "$DEVICE" --stored "$TARGET" --interval 700 --count 40 --duration 40 >"$SHOTS/erase.log" &
 device=$!
-wait_line "$SHOTS/erase.log" 20 "^reply .*yiaddr=$TARGET .*command=2"
-wait_line "$SHOTS/erase.log" 5 '^erase'
-wait_line "$SHOTS/erase.log" 5 '^request .*stored=0\.0\.0\.0'
+wait_event "$SHOTS/erase.log" 20 "^reply .*yiaddr=$TARGET .*command=2"
+wait_event "$SHOTS/erase.log" 5 '^erase'
+wait_event "$SHOTS/erase.log" 5 '^request .*stored=0\.0\.0\.0'
 wait_text kelvory-erased 10 "Address erased."
 kill $device; wait $device 2>/dev/null || true
 echo "PASS"

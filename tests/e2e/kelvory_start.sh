@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # Kelvory.exe's start-up cases: the BOOTP port held by another program, and
 # a second copy started while one runs.
-set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/skip.sh"
-. "$here/../net/testnet.sh"
-. "$here/desktop.sh"
-need_root
-desktop_need
-testnet_up
-desktop_up
-testnet_on_exit desktop_down
+. "$(dirname "$0")/setup.sh"
 
 echo "port 67 held by another program: the busy box, then exit code 0"
 ip netns exec "$NS_TOOL" python3 -c 'import socket, time

@@ -1,23 +1,14 @@
 #!/usr/bin/env bash
 # zendrel.exe under Wine: the address never set, answers past the buffer,
 # an answer whose end comes with the close, and a refused connection.
-set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/skip.sh"
-. "$here/../net/testnet.sh"
-. "$here/desktop.sh"
-need_root
-desktop_need
-testnet_up
-desktop_up
-testnet_on_exit desktop_down
+. "$(dirname "$0")/setup.sh"
 
 # device OPTIONS...: (re)starts the command service with these options.
 device() {
 	[ -n "${device_pid:-}" ] && { kill "$device_pid"; wait "$device_pid" 2>/dev/null || true; }
 	ip netns exec "$NS_DEVICE" "$STANDIN" --commands "$@" >"$SHOTS/answers.log" &
 	device_pid=$!
-	wait_line "$SHOTS/answers.log" 10 '^ready'
+	wait_event "$SHOTS/answers.log" 10 '^ready'
 }
 
 # cpu_ticks: user and system time of zendrel.exe and the wineserver so far,
@@ -43,7 +34,7 @@ keys F2
 wait_text zendrel-edit 10 "EDIT ADDRESS"
 type_text "$DEVICE_IP"
 keys Return
-wait_line "$SHOTS/answers.log" 15 '^command conn=1 text=exit'
+wait_event "$SHOTS/answers.log" 15 '^command conn=1 text=exit'
 sleep 1
 before=$(cpu_ticks)
 sleep 3
@@ -52,13 +43,13 @@ echo "CPU time over 3 s with a full buffer: $spent ticks"
 [ "$spent" -lt 100 ] || { echo "FAIL: the program keeps the CPU busy on a full buffer"; exit 1; }
 shoot zendrel-full
 keys s
-wait_line "$SHOTS/answers.log" 5 '^command conn=2 text=stats'
-wait_line "$SHOTS/answers.log" 5 '^close conn=1 '
+wait_event "$SHOTS/answers.log" 5 '^command conn=2 text=stats'
+wait_event "$SHOTS/answers.log" 5 '^close conn=1 '
 
 echo "an answer whose last bytes come with the close is drawn whole"
 device
 keys h
-wait_line "$SHOTS/answers.log" 15 '^close conn=1 '
+wait_event "$SHOTS/answers.log" 15 '^close conn=1 '
 OCR_SQUEEZE=55 wait_text zendrel-whole 10 "Host table: 3 entries" "printer-hall 10.0.0.42"
 
 echo "a refused connection shows no box and an empty view"

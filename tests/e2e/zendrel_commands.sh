@@ -2,16 +2,7 @@
 # zendrel.exe under Wine against the device stand-in's command service: the
 # address dialog at start, then every key and menu item puts exactly its
 # request on the wire, one connection each.
-set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../lib/skip.sh"
-. "$here/../net/testnet.sh"
-. "$here/desktop.sh"
-need_root
-desktop_need
-testnet_up
-desktop_up
-testnet_on_exit desktop_down
+. "$(dirname "$0")/setup.sh"
 
 hex() { printf "$1" | od -An -tx1 | tr -d ' \n'; }
 VER=$(hex '\0\0\0\0ver\r\nexit\r\n\0')
@@ -22,12 +13,12 @@ LINE0=$(hex '\0\0\0\0line 0\r\nexit\r\n')
 LINE3=$(hex '\0\0\0\0line 3\r\nexit\r\n')
 
 in_device "$STANDIN" --commands >"$SHOTS/commands.log" &
-wait_line "$SHOTS/commands.log" 10 '^ready'
+wait_event "$SHOTS/commands.log" 10 '^ready'
 conn=0
 # expect HEX: the next connection carried exactly these bytes.
 expect() {
 	conn=$((conn + 1))
-	wait_line "$SHOTS/commands.log" 15 "^close conn=$conn received=$1\$"
+	wait_event "$SHOTS/commands.log" 15 "^close conn=$conn received=$1\$"
 }
 
 run_windows zendrel "$ZENDREL_EXE"
