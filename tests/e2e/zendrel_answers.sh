@@ -5,10 +5,7 @@
 
 # device OPTIONS...: (re)starts the command service with these options.
 device() {
-	[ -n "${device_pid:-}" ] && { kill "$device_pid"; wait "$device_pid" 2>/dev/null || true; }
-	ip netns exec "$NS_DEVICE" "$STANDIN" --commands "$@" >"$SHOTS/answers.log" &
-	device_pid=$!
-	wait_event "$SHOTS/answers.log" 10 '^ready'
+	restart_commands "$SHOTS/answers.log" "$@"
 }
 
 # cpu_ticks: user and system time of zendrel.exe and the wineserver so far,

@@ -25,3 +25,15 @@ events_in_order() {
 hex_of() {
 	od -An -v -tx1 "$1" | tr -d ' \n'
 }
+
+# restart_commands LOG OPTIONS...: (re)starts the stand-in's command service
+# ($STANDIN) in the device's namespace with these options, its events in LOG,
+# and waits until it is ready. Its pid is $commands_pid.
+restart_commands() {
+	local log=$1
+	shift
+	[ -n "${commands_pid:-}" ] && { kill "$commands_pid"; wait "$commands_pid" 2>/dev/null || true; }
+	ip netns exec "$NS_DEVICE" "$STANDIN" --commands "$@" >"$log" &
+	commands_pid=$!
+	wait_event "$log" 10 '^ready$'
+}

@@ -18,10 +18,7 @@ VER_HEX=000000007665720d0a657869740d0a00
 
 # device OPTIONS...: (re)starts the command service with these options.
 device() {
-	[ -n "${device_pid:-}" ] && { kill "$device_pid"; wait "$device_pid" 2>/dev/null || true; }
-	ip netns exec "$NS_DEVICE" "$STANDIN" --commands "$@" >"$work/device.log" &
-	device_pid=$!
-	wait_event "$work/device.log" 10 '^ready$'
+	restart_commands "$work/device.log" "$@"
 }
 
 # ask NAME: sends the ver request, and keeps the answer in $work/NAME.
@@ -65,6 +62,6 @@ if in_tool timeout 10 nc -z -v -w 3 "$DEVICE_IP" 513 2>"$work/refused.err"; then
 	echo "FAIL: the connection was accepted"; exit 1
 fi
 grep -q 'refused' "$work/refused.err" || { echo "FAIL: not refused:"; cat "$work/refused.err"; exit 1; }
-kill "$device_pid"
-wait "$device_pid"
+kill "$commands_pid"
+wait "$commands_pid"
 echo "PASS"
